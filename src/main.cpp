@@ -1,0 +1,6 @@
+#include "scan_dialogue.hpp"
+
+// Command-line arguments are ignored.
+int main() {
+    return scanner::runScanDialogue();
+}

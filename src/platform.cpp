@@ -1,0 +1,82 @@
+#include "platform.hpp"
+
+#include <ctime>
+
+#ifdef _WIN32
+#include <cstdlib>
+#else
+#include <cerrno>
+#include <csignal>
+#include <iostream>
+
+#include <termios.h>
+#include <unistd.h>
+#endif
+
+namespace scanner {
+
+namespace {
+constexpr std::uint32_t generatorMultiplier = 214013;
+constexpr std::uint32_t generatorIncrement = 2531011;
+// Until seeded, the generator behaves as if seeded with 1, as the C runtime's does.
+std::uint32_t generatorState = 1;
+} // namespace
+
+void seedGenerator(std::uint32_t seed) {
+    generatorState = seed;
+}
+
+std::int32_t drawFromGenerator() {
+    generatorState = generatorState * generatorMultiplier + generatorIncrement;
+    return static_cast<std::int32_t>((generatorState >> 16U) & 0x7FFFU);
+}
+
+std::uint32_t clockSeed() {
+    return static_cast<std::uint32_t>(std::time(nullptr));
+}
+
+#ifdef _WIN32
+
+void pauseForKeyPress() {
+    static_cast<void>(std::system("PAUSE"));
+}
+
+void ignoreBrokenPipe() {}
+
+#else
+
+// There is no PAUSE command here, and no command is ever handed to a shell: the program waits for
+// the key itself, and only when a person can press one.
+void pauseForKeyPress() {
+    termios saved{};
+    if (tcgetattr(STDIN_FILENO, &saved) != 0) {
+        return; // standard input is not a terminal: scripted and piped runs do not wait
+    }
+    std::cout << "Press any key to continue . . . " << std::flush;
+
+    termios oneKey = saved;
+    // Unechoed and unbuffered; Ctrl-C, Ctrl-Z, Ctrl-S and the like arrive as keys, so pressing
+    // them ends the pause instead of killing or stopping the program with the terminal raw.
+    oneKey.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ISIG | IEXTEN);
+    oneKey.c_iflag &= ~static_cast<tcflag_t>(IXON);
+    oneKey.c_cc[VMIN] = 1;
+    oneKey.c_cc[VTIME] = 0;
+    // TCSAFLUSH drops keys typed before the prompt appeared: only a key pressed now ends the pause.
+    if (tcsetattr(STDIN_FILENO, TCSAFLUSH, &oneKey) == 0) {
+        // A key may send several bytes (an arrow sends three); one read takes what has arrived,
+        // and restoring with TCSAFLUSH drops the rest, so nothing is left over for the shell.
+        char key[32];
+        while (read(STDIN_FILENO, key, sizeof key) < 0 && errno == EINTR) {
+        }
+        static_cast<void>(tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved));
+    }
+    std::cout << '\n' << std::flush;
+}
+
+void ignoreBrokenPipe() {
+    static_cast<void>(std::signal(SIGPIPE, SIG_IGN));
+}
+
+#endif
+
+} // namespace scanner
