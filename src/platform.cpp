@@ -52,8 +52,6 @@ void pauseForKeyPress() {
     if (tcgetattr(STDIN_FILENO, &saved) != 0) {
         return; // standard input is not a terminal: scripted and piped runs do not wait
     }
-    std::cout << "Press any key to continue . . . " << std::flush;
-
     termios oneKey = saved;
     // Unechoed and unbuffered; Ctrl-C, Ctrl-Z, Ctrl-S and the like arrive as keys, so pressing
     // them ends the pause instead of killing or stopping the program with the terminal raw.
@@ -61,15 +59,19 @@ void pauseForKeyPress() {
     oneKey.c_iflag &= ~static_cast<tcflag_t>(IXON);
     oneKey.c_cc[VMIN] = 1;
     oneKey.c_cc[VTIME] = 0;
-    // TCSAFLUSH drops keys typed before the prompt appeared: only a key pressed now ends the pause.
-    if (tcsetattr(STDIN_FILENO, TCSAFLUSH, &oneKey) == 0) {
-        // A key may send several bytes (an arrow sends three); one read takes what has arrived,
-        // and restoring with TCSAFLUSH drops the rest, so nothing is left over for the shell.
-        char key[32];
-        while (read(STDIN_FILENO, key, sizeof key) < 0 && errno == EINTR) {
-        }
-        static_cast<void>(tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved));
+    // The terminal is switched before the prompt shows, and TCSAFLUSH drops what was typed until
+    // then: a key pressed once the prompt is visible always ends the pause, and only such a key.
+    if (tcsetattr(STDIN_FILENO, TCSAFLUSH, &oneKey) != 0) {
+        return;
     }
+    std::cout << "Press any key to continue . . . " << std::flush;
+
+    // A key may send several bytes (an arrow sends three); one read takes what has arrived, and
+    // restoring with TCSAFLUSH drops the rest, so nothing is left over for the shell.
+    char key[32];
+    while (read(STDIN_FILENO, key, sizeof key) < 0 && errno == EINTR) {
+    }
+    static_cast<void>(tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved));
     std::cout << '\n' << std::flush;
 }
 
