@@ -57,6 +57,7 @@ TEST(Process, WithStandardInputClosedScansARandomPlanet) {
         runChild(program, {"", Connection::closed, Connection::pipe, {}, {}});
     const std::string announced =
         "QX: Vantorel\nOmrel V\n 1:Random Planet\n 2:Co-ordinates\nSelecting...\nScanning";
+    ASSERT_GT(result.output.size(), announced.size()) << result.output;
     EXPECT_EQ(result.output.substr(0, announced.size()), announced);
     EXPECT_EQ(result.output.substr(result.output.size() - 2), "\n\n");
     EXPECT_EQ(result.exitStatus, 0);
