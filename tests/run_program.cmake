@@ -1,9 +1,9 @@
-# run_program(<input file> <output variable>): runs PROGRAM (under EMULATOR, if one is given) with
-# the file as its standard input, and fails unless it exits with 0 and writes nothing to standard
-# error. Standard output is returned byte for byte.
+# run_program(<input file> <output variable>): runs PROGRAM with the file as its standard input,
+# and fails unless it exits with 0 and writes nothing to standard error. Standard output is
+# returned byte for byte.
 function(run_program input_file output_variable)
     execute_process(
-        COMMAND ${EMULATOR} ${PROGRAM}
+        COMMAND ${PROGRAM}
         INPUT_FILE ${input_file}
         OUTPUT_VARIABLE output
         ERROR_VARIABLE errors
