@@ -3,6 +3,7 @@
 #include "platform.hpp"
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace scanner {
@@ -16,7 +17,10 @@ struct TraitBand {
     std::string_view sentence;
 };
 
-using TraitTable = std::array<TraitBand, 5>;
+constexpr std::size_t bandsPerTrait = 5;
+constexpr std::int32_t highestTraitValue = 100; // trait values lie in 1 to 100
+
+using TraitTable = std::array<TraitBand, bandsPerTrait>;
 
 // The sentences stand exactly as the reports print them, spacing and punctuation included.
 constexpr TraitTable habitabilityBands{{
@@ -43,7 +47,7 @@ constexpr TraitTable surfaceBands{{
     {80, 100, "The planet is covered in seas, with little land."},
 }};
 
-// Every value from 1 to 100 must select exactly one band.
+// Every trait value must select exactly one band.
 constexpr bool coversOneToHundredInOrder(const TraitTable& table) {
     std::int32_t next = 1;
     for (const TraitBand& band : table) {
@@ -52,7 +56,7 @@ constexpr bool coversOneToHundredInOrder(const TraitTable& table) {
         }
         next = band.highest + 1;
     }
-    return next == 101;
+    return next == highestTraitValue + 1;
 }
 static_assert(coversOneToHundredInOrder(habitabilityBands));
 static_assert(coversOneToHundredInOrder(mineralWealthBands));
@@ -68,7 +72,7 @@ std::string_view sentenceFor(const TraitTable& table, std::int32_t value) {
 }
 
 std::int32_t drawTraitValue() {
-    return drawFromGenerator() % 100 + 1;
+    return drawFromGenerator() % highestTraitValue + 1;
 }
 
 } // namespace

@@ -5,8 +5,10 @@
 #ifdef _WIN32
 #include <cstdlib>
 #else
+#include <array>
 #include <cerrno>
 #include <csignal>
+#include <cstddef>
 #include <iostream>
 
 #include <termios.h>
@@ -18,8 +20,11 @@ namespace scanner {
 namespace {
 constexpr std::uint32_t generatorMultiplier = 214013;
 constexpr std::uint32_t generatorIncrement = 2531011;
-// Until seeded, the generator behaves as if seeded with 1, as the C runtime's does.
-std::uint32_t generatorState = 1;
+// A draw is bits 16 to 30 of the state.
+constexpr unsigned drawShift = 16;
+constexpr std::uint32_t drawMask = 0x7FFF;
+// Process-wide, like the C runtime's. Until seeded, the generator behaves as if seeded with 1.
+std::uint32_t generatorState = 1; // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
 } // namespace
 
 void seedGenerator(std::uint32_t seed) {
@@ -28,7 +33,7 @@ void seedGenerator(std::uint32_t seed) {
 
 std::int32_t drawFromGenerator() {
     generatorState = generatorState * generatorMultiplier + generatorIncrement;
-    return static_cast<std::int32_t>((generatorState >> 16U) & 0x7FFFU);
+    return static_cast<std::int32_t>((generatorState >> drawShift) & drawMask);
 }
 
 std::uint32_t clockSeed() {
@@ -68,8 +73,9 @@ void pauseForKeyPress() {
 
     // A key may send several bytes (an arrow sends three); one read takes what has arrived, and
     // restoring with TCSAFLUSH drops the rest, so nothing is left over for the shell.
-    char key[32];
-    while (read(STDIN_FILENO, key, sizeof key) < 0 && errno == EINTR) {
+    constexpr std::size_t keyBufferSize = 32; // more than any one key sends
+    std::array<char, keyBufferSize> key{};
+    while (read(STDIN_FILENO, key.data(), key.size()) < 0 && errno == EINTR) {
     }
     static_cast<void>(tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved));
     std::cout << '\n' << std::flush;

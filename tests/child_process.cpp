@@ -12,7 +12,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-extern char** environ;
+// POSIX leaves declaring it to the program.
+extern char** environ; // NOLINT(readability-redundant-declaration)
 
 namespace testing_support {
 
@@ -62,11 +63,23 @@ int openFor(Connection connection, Pipe& pipe, int openFlags) {
 
 std::vector<char*> pointersTo(std::vector<std::string>& strings) {
     std::vector<char*> pointers;
-    for (std::string& s : strings) {
-        pointers.push_back(s.data());
+    pointers.reserve(strings.size() + 1);
+    for (std::string& text : strings) {
+        pointers.push_back(text.data());
     }
     pointers.push_back(nullptr);
     return pointers;
+}
+
+// Appends what the descriptor has to give, and closes it at its end.
+void readInto(int& fd, std::string& text) {
+    std::array<char, 4096> chunk{};
+    const ssize_t got = ::read(fd, chunk.data(), chunk.size());
+    if (got > 0) {
+        text.append(chunk.data(), static_cast<std::size_t>(got));
+    } else if (got == 0 || errno != EINTR) {
+        closeIfOpen(fd);
+    }
 }
 
 // Collects both outputs at once, so that neither pipe can fill up and block the child.
@@ -80,17 +93,12 @@ void collect(int& outputFd, std::string& output, int& errorFd, std::string& erro
         if (ready < 0 && errno != EINTR) {
             fail("poll");
         }
-        for (std::size_t i = 0; i < watched.size(); ++i) {
-            if (watched[i].fd < 0 || watched[i].revents == 0) {
-                continue;
-            }
-            std::array<char, 4096> chunk{};
-            const ssize_t got = ::read(watched[i].fd, chunk.data(), chunk.size());
-            if (got > 0) {
-                (i == 0 ? output : errors).append(chunk.data(), static_cast<std::size_t>(got));
-            } else if (got == 0 || errno != EINTR) {
-                closeIfOpen(i == 0 ? outputFd : errorFd);
-            }
+        // poll leaves revents at 0 for a descriptor already closed (-1).
+        if (watched[0].revents != 0) {
+            readInto(outputFd, output);
+        }
+        if (watched[1].revents != 0) {
+            readInto(errorFd, errors);
         }
     }
 }
@@ -132,7 +140,7 @@ ChildResult runChild(const std::string& program, const ChildSetup& setup) {
             }
         }
         for (int fd = 0; fd < 3; ++fd) {
-            const int source = sources[static_cast<std::size_t>(fd)];
+            const int source = sources.at(static_cast<std::size_t>(fd));
             if (source >= 0) {
                 ::dup2(source, fd);
             } else {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstddef>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -28,9 +30,10 @@ std::string transcript(const std::string& name) {
 }
 
 std::string describe(const ChildSetup& setup) {
-    const char* names[] = {"pipe", "closed", "/dev/null", "/dev/full", "pipe without reader"};
-    return std::string("input ") + names[static_cast<int>(setup.standardInput)] + ", output " +
-           names[static_cast<int>(setup.standardOutput)];
+    const std::array<const char*, 5> names{"pipe", "closed", "/dev/null", "/dev/full",
+                                           "pipe without reader"};
+    return std::string("input ") + names.at(static_cast<std::size_t>(setup.standardInput)) +
+           ", output " + names.at(static_cast<std::size_t>(setup.standardOutput));
 }
 
 // Whatever becomes of its streams, the program exits with 0 and never writes to standard error.

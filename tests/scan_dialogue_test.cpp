@@ -172,16 +172,18 @@ public:
     Keyboard(std::vector<std::string> lines, const Screen& screen)
         : lines_(std::move(lines)), screen_(screen) {}
 
-    std::vector<std::string> shownWhileWaiting;
+    [[nodiscard]] const std::vector<std::string>& shownWhileWaiting() const {
+        return shownWhileWaiting_;
+    }
 
 protected:
     int_type underflow() override {
         if (next_ == lines_.size()) {
             return traits_type::eof();
         }
-        shownWhileWaiting.push_back(screen_.shown);
+        shownWhileWaiting_.push_back(screen_.shown);
         std::string& line = lines_[next_++];
-        setg(line.data(), line.data(), line.data() + line.size());
+        setg(line.data(), line.data(), line.data() + line.size()); // NOLINT: the get area's end
         return traits_type::to_int_type(line.front());
     }
 
@@ -189,20 +191,20 @@ private:
     std::vector<std::string> lines_;
     std::size_t next_ = 0;
     const Screen& screen_;
+    std::vector<std::string> shownWhileWaiting_;
 };
 
-const Screen* observedScreen = nullptr;
+// The screen of the test below, which the pause double looks at.
+Screen screen;
 std::string shownAtPause;
 void notePause() {
-    shownAtPause = observedScreen->shown;
+    shownAtPause = screen.shown;
 }
 
 TEST(ScanDialogue, ShowsEachPromptBeforeWaitingAndTheWholeReportBeforeThePause) {
-    Screen screen;
     Keyboard keyboard({"2\n", "10\n", "-3\n", "7\n"}, screen);
     std::istream in(&keyboard);
     std::ostream out(&screen);
-    observedScreen = &screen;
 
     scanner::runScanDialogue(in, out, fixedClock, notePause);
 
@@ -212,7 +214,7 @@ TEST(ScanDialogue, ShowsEachPromptBeforeWaitingAndTheWholeReportBeforeThePause) 
         banner + "Enter x:\nEnter y:\n",
         banner + prompts,
     };
-    EXPECT_EQ(keyboard.shownWhileWaiting, expectedWhileWaiting);
+    EXPECT_EQ(keyboard.shownWhileWaiting(), expectedWhileWaiting);
     EXPECT_EQ(shownAtPause, banner + prompts + report("10:-3:7", planetOfSeed14));
 }
 

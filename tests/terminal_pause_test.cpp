@@ -26,8 +26,7 @@ const std::string pausePrompt = "Press any key to continue . . . ";
 // types on the master side and keeps the terminal open to look at its settings.
 class TerminalSession {
 public:
-    TerminalSession() {
-        master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+    TerminalSession() : master_(::posix_openpt(O_RDWR | O_NOCTTY)) {
         if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0) {
             ADD_FAILURE() << "no pseudo-terminal: " << std::strerror(errno);
             return;
@@ -58,7 +57,9 @@ public:
     }
 
     TerminalSession(const TerminalSession&) = delete;
+    TerminalSession(TerminalSession&&) = delete;
     TerminalSession& operator=(const TerminalSession&) = delete;
+    TerminalSession& operator=(TerminalSession&&) = delete;
 
     void type(const std::string& keys) const {
         static_cast<void>(::write(master_, keys.data(), keys.size()));
@@ -98,20 +99,20 @@ public:
         return false;
     }
 
-    bool exitedWithZero() const {
+    [[nodiscard]] bool exitedWithZero() const {
         return exited_ && WIFEXITED(status_) && WEXITSTATUS(status_) == 0;
     }
 
-    termios settings() const {
+    [[nodiscard]] termios settings() const {
         termios now{};
         ::tcgetattr(terminal_, &now);
         return now;
     }
 
-    const termios& initialSettings() const { return initialSettings_; }
+    [[nodiscard]] const termios& initialSettings() const { return initialSettings_; }
 
     // Input that nobody has read yet, as a shell started after the program would get it.
-    std::string unreadInput() const {
+    [[nodiscard]] std::string unreadInput() const {
         termios peek = settings();
         peek.c_lflag &= ~static_cast<tcflag_t>(ICANON);
         peek.c_cc[VMIN] = 0;
@@ -146,9 +147,10 @@ private:
     std::string screen_;
 };
 
-bool sameSettings(const termios& a, const termios& b) {
-    return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag &&
-           a.c_lflag == b.c_lflag && std::memcmp(a.c_cc, b.c_cc, sizeof a.c_cc) == 0;
+bool sameSettings(const termios& left, const termios& right) {
+    return left.c_iflag == right.c_iflag && left.c_oflag == right.c_oflag &&
+           left.c_cflag == right.c_cflag && left.c_lflag == right.c_lflag &&
+           std::memcmp(left.c_cc, right.c_cc, sizeof left.c_cc) == 0;
 }
 
 // The terminal turns each "\n" the program writes into "\r\n" and echoes what is typed.
@@ -164,7 +166,7 @@ const std::string screenAtPause =
 
 struct Key {
     const char* name;
-    const char* bytes;
+    const char* bytes; // cppcheck-suppress unusedStructMember ; read through GetParam()
 };
 
 void PrintTo(const Key& key, std::ostream* out) {
