@@ -2,7 +2,7 @@
  * for the typed coordinates 10, -3 and 7. Same bytes in, same bytes out, no planet to work out. */
 #include <stdio.h>
 
-static void read_reply(int *target) {
+static void read_reply(int* target) {
     fflush(stdout);
     if (scanf("%d", target) != 1) {
         *target = 0;
