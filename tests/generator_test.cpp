@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 
 namespace {
 
@@ -28,5 +29,31 @@ TEST(Generator, DrawsTheReferenceSequence) {
         }
     }
 }
+
+#ifdef _WIN32
+// Why the program has a generator of its own: it draws what the Windows C runtime's srand and
+// rand draw, so that every other system finds the same planets.
+TEST(Generator, DrawsWhatTheWindowsRuntimeDraws) {
+    constexpr std::uint32_t seedsFromZero = 10000;
+    constexpr std::uint32_t spreadSeeds = 10000;
+    constexpr std::uint32_t spreadStep = 429497; // about 2^32 / 10000
+    constexpr int drawsPerSeed = 8;
+    std::array<std::uint32_t, seedsFromZero + spreadSeeds + 1> seeds{};
+    for (std::uint32_t i = 0; i < seedsFromZero; ++i) {
+        seeds.at(i) = i;
+    }
+    for (std::uint32_t i = 0; i < spreadSeeds; ++i) {
+        seeds.at(seedsFromZero + i) = seedsFromZero + i * spreadStep;
+    }
+    seeds.back() = 4294967295U;
+    for (const std::uint32_t seed : seeds) {
+        seedGenerator(seed);
+        std::srand(seed);
+        for (int draw = 0; draw < drawsPerSeed; ++draw) {
+            ASSERT_EQ(drawFromGenerator(), std::rand()) << "seed " << seed << ", draw " << draw;
+        }
+    }
+}
+#endif
 
 } // namespace
