@@ -1,6 +1,7 @@
 # Unpacks PACKAGE (a .deb, .tar.gz or .zip that cpack made) into a scratch root, checks that it
 # holds what an install should, and runs the program from it with INPUT piped in: its output
-# must be exactly EXPECTED. PROGRAM, EMULATOR and WINDOWS are as for run_program.
+# must be exactly EXPECTED. EMULATOR and WINDOWS are as for run_program; the program run is the
+# one unpacked, not PROGRAM.
 include(${CMAKE_CURRENT_LIST_DIR}/run_program.cmake)
 
 get_filename_component(package_name ${PACKAGE} NAME)
